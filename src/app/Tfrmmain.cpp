@@ -202,8 +202,8 @@ void Tfrmmain::buildCardGroup()
     CheckBox6 = makeCheck(GroupBox3, "CheckBox6", QString(), 111, 29, 16);
     CheckBox6->setToolTip(QStringLiteral("remise à l'état initial"));
     connect(CheckBox6, &QCheckBox::stateChanged, this, [this] { CheckBox6Change(); });
-    ComboBox16 =
-        makeCombo(GroupBox3, "ComboBox16", QStringLiteral("formats standards"), 4, 52, 133, nullptr);
+    ComboBox16 = makeCombo(GroupBox3, "ComboBox16", QStringLiteral("formats standards"), 4, 52, 133,
+                           nullptr);
     connect(ComboBox16, &QComboBox::activated, this, [this] { ComboBox16Change(); });
     ComboBox20 = makeCombo(GroupBox3, "ComboBox20", QStringLiteral("orientation"), 4, 77, w,
                            &Tfrmmain::combobox20keyup);

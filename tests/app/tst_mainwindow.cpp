@@ -51,11 +51,11 @@ QStringList items(QComboBox *combo)
     return out;
 }
 
-// A widget whose mouse handler fails, as a command with a bug would.
-class Faulty : public QWidget
+// An object whose event handler fails, as a command with a bug would.
+class Faulty : public QObject
 {
 protected:
-    void mousePressEvent(QMouseEvent *) override { throw std::runtime_error("disque plein"); }
+    void customEvent(QEvent *) override { throw std::runtime_error("disque plein"); }
 };
 
 } // namespace
@@ -731,9 +731,8 @@ void TestMainWindow::unhandledErrorIsReported()
     ProgramFixture fixture;
     fixture.start();
     Faulty faulty;
-    faulty.resize(20, 20);
-    faulty.show();
-    QTest::mouseClick(&faulty, Qt::LeftButton);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&faulty, &event);
     const auto shown = fixture.dialogs->messages();
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[0].text, QStringLiteral("Vokira : une erreur non gérée s'est produite"));
