@@ -223,14 +223,14 @@ void Tfrmmain::buildCardGroup()
                          &Tfrmmain::Button3Click, false);
     Button15 = makeButton(GroupBox3, "Button15", QStringLiteral("couleur de fond"), 4, 154, w, 23,
                           &Tfrmmain::Button15Click, true);
-    CheckBox1 = makeCheck(GroupBox3, "CheckBox1", QStringLiteral("MOTIF "), 6, 182, 66);
+    CheckBox1 = makeCheck(GroupBox3, "CheckBox1", QStringLiteral("MOTIF "), 6, 182, 86);
     CheckBox1->setTristate(true);
     CheckBox1->setToolTip(QStringLiteral("affichage étendu ou répétitif de limage"));
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    Label5 = makeLabel(GroupBox3, "Label5", QStringLiteral("dim"), 76, 182, 58, 17);
-    CheckBox4 = makeCheck(GroupBox3, "CheckBox4", QStringLiteral("STYLE"), 6, 203, 66);
+    Label5 = makeLabel(GroupBox3, "Label5", QStringLiteral("dim"), 94, 182, 42, 17);
+    CheckBox4 = makeCheck(GroupBox3, "CheckBox4", QStringLiteral("STYLE"), 6, 203, 86);
     connect(CheckBox4, &QCheckBox::clicked, this, [this] { checkbox4_click(); });
-    Label6 = makeLabel(GroupBox3, "Label6", QStringLiteral("fill"), 76, 203, 58, 17);
+    Label6 = makeLabel(GroupBox3, "Label6", QStringLiteral("fill"), 94, 203, 42, 17);
 }
 
 void Tfrmmain::buildIconGroup()
