@@ -129,10 +129,11 @@ void CardModel::setBackgroundColor(Colour colour)
     notify(CardChange::CardColour);
 }
 
-void CardModel::setFrameColor(int frame, Colour colour)
+void CardModel::setFrameColor(int frame, Colour colour, bool chosen)
 {
     frames[frame].backgroundColor = colour;
-    frames[frame].chosenColor = colour;
+    if (chosen)
+        frames[frame].chosenColor = colour;
     notify(CardChange::FrameColour, frame);
 }
 

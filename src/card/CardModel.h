@@ -148,7 +148,9 @@ struct CardModel
     void setFrameGeometry(int frame, const QRect &rect);
     void setIconGeometry(const CardIcon &newIcon);
     void setBackgroundColor(Colour colour);
-    void setFrameColor(int frame, Colour colour);
+    // A colour the user chose is remembered as such; the preview's own
+    // colour changes (end of direct editing) are not.
+    void setFrameColor(int frame, Colour colour, bool chosen = true);
     void setFrameAlignment(int frame, int alignment);
     void setHeaderFont(int frame, const FrameFont &font);
     void setBodyFont(int frame, const FrameFont &font);
