@@ -1,0 +1,1 @@
+vokira_test(tst_encodings SOURCES platform/tst_encodings.cpp LIBS vokira_core)
