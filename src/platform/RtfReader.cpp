@@ -158,7 +158,8 @@ const std::unordered_map<std::string_view, WordInfo> &words()
             {"pc", {Word::Pc}},
             {"pca", {Word::Pca}},
             {"ansicpg", {Word::AnsiCodePage}},
-            {"utf8", {Word::Utf8}},
+            // "\utf8" is the word "utf" with the parameter 8.
+            {"utf", {Word::Utf8}},
             {"deff", {Word::DefaultFont}},
             {"fcharset", {Word::Charset}},
             {"cpg", {Word::FontCodePage}},
@@ -641,7 +642,7 @@ void Reader::word(std::string_view name, bool hasParam, int param)
             documentCodePage = param;
         return;
     case Word::Utf8:
-        utf8 = true;
+        utf8 = utf8 || param == 8;
         return;
     case Word::DefaultFont:
         defaultFont = param;
