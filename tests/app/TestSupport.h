@@ -1,10 +1,13 @@
 #pragma once
 
 // A fresh program state for each test: scripted dialogs, a fake printer
-// list, and the windows freed afterwards.
+// list, an empty settings store of the test's own, and the windows freed
+// afterwards.
 
 #include "app/ProgramState.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/TForm9.h"
 #include "app/Tfrmmain.h"
 #include "card/CardModel.h"
 #include "minicv/MiniCvModel.h"
@@ -13,11 +16,32 @@
 #include "platform/Dialogs.h"
 #include "platform/PrinterService.h"
 
+#include <QDialog>
+#include <QFile>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
+
+// Points the settings store, and the desktop's data and configuration
+// folders that the file association writes to, at a folder that lives as
+// long as the test program, and empties the store: no test reads or writes
+// the user's own settings or file types. Returns the folder.
+inline QString useTemporarySettingsStore()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zelvorin"),
+                    QStringLiteral("Vokira"));
+    store.clear();
+    return folder.path();
+}
 
 struct ProgramFixture
 {
     ScriptedDialogs *dialogs = nullptr;
+    QString settingsFolder;
 
     explicit ProgramFixture(const QStringList &printers = {QStringLiteral("Bureau")})
     {
@@ -27,6 +51,10 @@ struct ProgramFixture
         cardModel() = CardModel();
         miniCvModel() = MiniCvModel();
         printerMetrics() = PrinterMetrics();
+        settingsFolder = useTemporarySettingsStore();
+        startDirectories() = StartDirectories();
+        // The working-directory chooser is cancelled unless a test drives it.
+        TForm9::setModalRun([](TForm9 &) { return int(QDialog::Rejected); });
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         setDialogs(std::move(scripted));
@@ -40,6 +68,7 @@ struct ProgramFixture
         destroyWindows();
         setDialogs(nullptr);
         setPrinterService(nullptr);
+        TForm9::setModalRun(nullptr);
     }
 
     Tfrmmain *start()
