@@ -56,10 +56,34 @@ QByteArray codePageName(int codePage)
     }
 }
 
+// The code pages a Windows document can name. Others are refused, so that a
+// file cannot make us open converters for any number it likes.
+bool knownCodePage(int codePage)
+{
+    switch (codePage) {
+    case 437:
+    case 850:
+    case 852:
+    case 866:
+    case 874:
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 10000:
+    case 65001:
+        return true;
+    default:
+        return codePage >= 1250 && codePage <= 1258;
+    }
+}
+
 // Converters are costly to create and a reader asks for the same few pages
 // again and again.
 QStringDecoder *decoderFor(int codePage)
 {
+    if (!knownCodePage(codePage))
+        return nullptr;
     static std::map<int, std::unique_ptr<QStringDecoder>> decoders;
     auto &slot = decoders[codePage];
     if (!slot) {
@@ -71,6 +95,8 @@ QStringDecoder *decoderFor(int codePage)
 
 QStringEncoder *encoderFor(int codePage)
 {
+    if (!knownCodePage(codePage))
+        return nullptr;
     static std::map<int, std::unique_ptr<QStringEncoder>> encoders;
     auto &slot = encoders[codePage];
     if (!slot) {
@@ -271,21 +297,35 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+namespace {
+
+// A wide text after its mark. Its length must fit the encoding and it may not
+// hold NUL characters: "FF FE 00 00" would be both UTF-16 with a NUL and the
+// mark of UTF-32, and a file read one way would be written back the other.
+std::optional<DetectedText> markedWide(QByteArrayView bytes, qsizetype mark, qsizetype unit,
+                                       QStringConverter::Encoding encoding, DetectedEncoding found)
+{
+    if ((bytes.size() - mark) % unit != 0)
+        return std::nullopt;
+    QString text = decodeWith(bytes.sliced(mark), encoding);
+    if (text.contains(QChar(0)))
+        return std::nullopt;
+    return DetectedText{std::move(text), found, true};
+}
+
+} // namespace
+
 std::optional<DetectedText> detectText(QByteArrayView bytes)
 {
     // The four-byte marks first: FF FE 00 00 also begins with the UTF-16 LE one.
     if (startsWith(bytes, QByteArrayView("\xFF\xFE\x00\x00", 4)) && bytes.size() % 4 == 0)
-        return DetectedText{decodeWith(bytes.sliced(4), QStringConverter::Utf32LE),
-                            DetectedEncoding::Utf32LE, true};
+        return markedWide(bytes, 4, 4, QStringConverter::Utf32LE, DetectedEncoding::Utf32LE);
     if (startsWith(bytes, QByteArrayView("\x00\x00\xFE\xFF", 4)))
-        return DetectedText{decodeWith(bytes.sliced(4), QStringConverter::Utf32BE),
-                            DetectedEncoding::Utf32BE, true};
+        return markedWide(bytes, 4, 4, QStringConverter::Utf32BE, DetectedEncoding::Utf32BE);
     if (startsWith(bytes, "\xFF\xFE"))
-        return DetectedText{decodeWith(bytes.sliced(2), QStringConverter::Utf16LE),
-                            DetectedEncoding::Utf16LE, true};
+        return markedWide(bytes, 2, 2, QStringConverter::Utf16LE, DetectedEncoding::Utf16LE);
     if (startsWith(bytes, "\xFE\xFF"))
-        return DetectedText{decodeWith(bytes.sliced(2), QStringConverter::Utf16BE),
-                            DetectedEncoding::Utf16BE, true};
+        return markedWide(bytes, 2, 2, QStringConverter::Utf16BE, DetectedEncoding::Utf16BE);
     if (startsWith(bytes, "\xEF\xBB\xBF")) {
         if (bytes.contains('\0'))
             return std::nullopt;

@@ -279,6 +279,55 @@ int charsetCodePage(int charset)
     }
 }
 
+// The words that make up most of a document, found without hashing.
+const WordInfo *findWord(std::string_view name)
+{
+    static const WordInfo bold{Word::Bold}, italic{Word::Italic}, font{Word::Font},
+        unicode{Word::Unicode}, size{Word::FontSize}, colour{Word::Colour}, par{Word::Par},
+        tab{Word::Tab}, pard{Word::Pard}, plain{Word::Plain};
+    switch (name.size()) {
+    case 1:
+        switch (name[0]) {
+        case 'b':
+            return &bold;
+        case 'i':
+            return &italic;
+        case 'f':
+            return &font;
+        case 'u':
+            return &unicode;
+        default:
+            break;
+        }
+        break;
+    case 2:
+        if (name == "fs")
+            return &size;
+        if (name == "cf")
+            return &colour;
+        break;
+    case 3:
+        if (name == "par")
+            return &par;
+        if (name == "tab")
+            return &tab;
+        break;
+    case 4:
+        if (name == "pard")
+            return &pard;
+        break;
+    case 5:
+        if (name == "plain")
+            return &plain;
+        break;
+    default:
+        break;
+    }
+    const auto &table = words();
+    const auto found = table.find(name);
+    return found == table.end() ? nullptr : &found->second;
+}
+
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -288,6 +337,13 @@ int hexValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
+}
+
+// Control characters and the document's own markers would be read as breaks
+// or objects by the document.
+bool unwanted(char16_t u)
+{
+    return (u < 0x20 && u != u'\t') || u == 0x2029 || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1;
 }
 
 bool isLetter(char c)
@@ -326,7 +382,7 @@ private:
     void control();
     void word(std::string_view name, bool hasParam, int param);
     void symbol(char c);
-    void byte(char c);
+    void byte(char c, bool escaped = false);
     void character(char16_t c);
 
     void flushBytes();
@@ -334,6 +390,7 @@ private:
     void flushRun();
     void breakParagraph();
     void applyParagraph();
+    void newBlock();
     void finish();
 
     void endFontEntry();
@@ -374,6 +431,8 @@ private:
     CharState runState;
     bool pendingBreak = false;
     bool blockHasText = false;
+    Qt::Alignment blockAlignment;
+    bool blockAligned = false; // the first block has the document's format until set
 
     QTextCursor cursor;
     QHash<CharState, QTextCharFormat> formats;
@@ -504,14 +563,14 @@ void Reader::control()
             ++pos;
         }
         if (digits > 0)
-            byte(char(v));
+            byte(char(v), true);
         return;
     }
     symbol(c);
 }
 
-// One byte of text, raw or from \'hh.
-void Reader::byte(char c)
+// One byte of text, raw or from \'hh. Only a raw ';' ends a table entry.
+void Reader::byte(char c, bool escaped)
 {
     if (skipCount > 0) {
         --skipCount;
@@ -522,13 +581,13 @@ void Reader::byte(char c)
         bytes.append(c);
         break;
     case Destination::FontTable:
-        if (c == ';')
+        if (c == ';' && !escaped)
             endFontEntry();
         else
             entryBytes.append(c);
         break;
     case Destination::ColourTable:
-        if (c == ';')
+        if (c == ';' && !escaped)
             endColourEntry();
         break;
     case Destination::Skip:
@@ -544,6 +603,11 @@ void Reader::character(char16_t c)
     }
     if (state.destination == Destination::Text) {
         flushBytes();
+        // Text written as \uN comes one character at a time.
+        if (!pendingBreak && !runText.isEmpty() && !unwanted(c) && runState == state.chr) {
+            runText += QChar(c);
+            return;
+        }
         append(QStringView(&c, 1));
     } else if (state.destination == Destination::FontTable) {
         entryName += decodeCodePage(entryBytes, entryPage());
@@ -593,10 +657,9 @@ void Reader::symbol(char c)
 
 void Reader::word(std::string_view name, bool hasParam, int param)
 {
-    const auto &table = words();
-    const auto found = table.find(name);
+    const WordInfo *found = findWord(name);
 
-    if (found != table.end() && found->second.word == Word::Binary) {
+    if (found && found->word == Word::Binary) {
         // Binary data is skipped whatever the destination, or it would be
         // read as markup.
         flushBytes();
@@ -605,17 +668,17 @@ void Reader::word(std::string_view name, bool hasParam, int param)
         return;
     }
     if (state.destination == Destination::Skip) {
-        if (found != table.end() && found->second.word == Word::UnicodeHalf && state.unicodePair)
+        if (found && found->word == Word::UnicodeHalf && state.unicodePair)
             state.destination = Destination::Text;
         return;
     }
     flushBytes();
-    if (found == table.end()) {
+    if (!found) {
         if (skipCount > 0)
             --skipCount;
         return;
     }
-    const WordInfo info = found->second;
+    const WordInfo info = *found;
     if (skipCount > 0 && info.word != Word::UnicodeSkip) {
         --skipCount;
         return;
@@ -782,13 +845,6 @@ void Reader::flushBytes()
     append(decoded);
 }
 
-// Control characters and the document's own markers would be read as breaks
-// or objects by the document.
-bool unwanted(char16_t u)
-{
-    return (u < 0x20 && u != u'\t') || u == 0x2029 || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1;
-}
-
 void Reader::append(QStringView text)
 {
     QString filtered;
@@ -801,7 +857,7 @@ void Reader::append(QStringView text)
     if (text.isEmpty())
         return;
     if (pendingBreak) {
-        cursor.insertBlock();
+        newBlock();
         pendingBreak = false;
     }
     if (!runText.isEmpty() && !(runState == state.chr))
@@ -830,7 +886,11 @@ QTextBlockFormat Reader::blockFormat() const
 // the character format of its mark, which sets its height.
 void Reader::applyParagraph()
 {
-    cursor.setBlockFormat(blockFormat());
+    if (!blockAligned || blockAlignment != state.alignment) {
+        cursor.setBlockFormat(blockFormat());
+        blockAlignment = state.alignment;
+        blockAligned = true;
+    }
     if (!blockHasText)
         cursor.setBlockCharFormat(charFormat(state.chr));
 }
@@ -840,12 +900,21 @@ void Reader::breakParagraph()
     flushBytes();
     flushRun();
     if (pendingBreak)
-        cursor.insertBlock();
+        newBlock();
     applyParagraph();
     // The next paragraph starts only when something follows: the break that
     // ends a document does not add an empty line.
     pendingBreak = true;
     blockHasText = false;
+}
+
+// Most paragraphs end as they began: the format given at the start is
+// usually the one that stays.
+void Reader::newBlock()
+{
+    cursor.insertBlock(blockFormat());
+    blockAlignment = state.alignment;
+    blockAligned = true;
 }
 
 void Reader::finish()

@@ -4,9 +4,13 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+
+#include <charconv>
+#include <string>
 
 namespace {
 
@@ -40,6 +44,7 @@ class Writer
 public:
     explicit Writer(const QTextDocument &document)
         : document(document)
+        , formats(document.allFormats())
         , defaultFamily(document.defaultFont().family())
         , defaultPoints(
               document.defaultFont().pointSizeF() > 0 ? document.defaultFont().pointSizeF() : 12.0)
@@ -48,24 +53,41 @@ public:
     QByteArray write();
 
 private:
-    void collect(const QTextCharFormat &format);
+    void collect(int formatIndex);
     void header();
-    void runFormat(const QTextCharFormat &format);
-    void text(QStringView text);
-    void number(qint64 value) { out += QByteArray::number(value); }
+    const std::string &runFormat(int formatIndex);
+    void text(QStringView text, bool fontName = false);
+    void number(qint64 value);
 
     const QTextDocument &document;
+    const QList<QTextFormat> formats;
     const QString defaultFamily;
     const double defaultPoints;
     QHash<QString, int> fontIndex;
     QStringList fonts;
     QHash<quint32, int> colourIndex;
     QList<QColor> colours;
-    QByteArray out;
+    QSet<int> collected;
+    // "{\f1\fs24\b " for each format of the document, made once.
+    QHash<int, std::string> prefixes;
+    // Appending to a std::string is inline; QByteArray's is not.
+    std::string out;
 };
 
-void Writer::collect(const QTextCharFormat &format)
+void Writer::number(qint64 value)
 {
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    (void)ec;
+    out.append(digits, end);
+}
+
+void Writer::collect(int formatIndex)
+{
+    if (collected.contains(formatIndex))
+        return;
+    collected.insert(formatIndex);
+    const QTextCharFormat format = formats.value(formatIndex).toCharFormat();
     const QString family = familyOf(format, defaultFamily);
     if (!fontIndex.contains(family)) {
         fontIndex.insert(family, int(fonts.size()));
@@ -87,7 +109,7 @@ void Writer::header()
         out += "{\\f";
         number(i);
         out += "\\fnil\\fcharset0 ";
-        text(fonts[i]);
+        text(fonts[i], true);
         out += ";}";
     }
     out += "}\r\n{\\colortbl;";
@@ -103,9 +125,15 @@ void Writer::header()
     out += "}\r\n\\viewkind4\\uc1\r\n";
 }
 
-void Writer::runFormat(const QTextCharFormat &format)
+const std::string &Writer::runFormat(int formatIndex)
 {
-    out += "\\f";
+    auto found = prefixes.find(formatIndex);
+    if (found != prefixes.end())
+        return *found;
+    const QTextCharFormat format = formats.value(formatIndex).toCharFormat();
+    std::string saved;
+    out.swap(saved);
+    out += "{\\f";
     number(fontIndex.value(familyOf(format, defaultFamily)));
     const double points =
         format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0
@@ -126,13 +154,18 @@ void Writer::runFormat(const QTextCharFormat &format)
         number(colourIndex.value(rgbOf(format.foreground().color())));
     }
     out += ' ';
+    out.swap(saved);
+    return *prefixes.insert(formatIndex, std::move(saved));
 }
 
-void Writer::text(QStringView text)
+void Writer::text(QStringView text, bool fontName)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u >= 0x20 && u < 0x7F) {
+        if (fontName && u == ';') {
+            // A raw ';' would end the font table entry.
+            out += "\\'3b";
+        } else if (u >= 0x20 && u < 0x7F) {
             if (u == '\\' || u == '{' || u == '}')
                 out += '\\';
             out += char(u);
@@ -140,8 +173,7 @@ void Writer::text(QStringView text)
             out += "\\tab ";
         } else if (u == 0x2028) {
             out += "\\line ";
-        } else if (u < 0x20 || u == 0x7F || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1 ||
-                   u == 0x2029) {
+        } else if (u < 0x20 || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1 || u == 0x2029) {
             // Control characters and the document's object and frame marks
             // are not text.
         } else {
@@ -158,15 +190,17 @@ QByteArray Writer::write()
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block.length() <= 1)
-            collect(block.charFormat());
+            collect(block.charFormatIndex());
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().isValid())
-                collect(it.fragment().charFormat());
+                collect(it.fragment().charFormatIndex());
     }
-    if (fonts.isEmpty())
-        collect(QTextCharFormat());
+    if (fonts.isEmpty()) {
+        fontIndex.insert(defaultFamily, 0);
+        fonts << defaultFamily;
+    }
 
-    out.reserve(document.characterCount() * 2 + 1024);
+    out.reserve(size_t(document.characterCount()) * 2 + 1024);
     header();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         out += "\\pard";
@@ -181,8 +215,7 @@ QByteArray Writer::write()
             out += "\\ql";
         if (block.length() <= 1) {
             // An empty line keeps the size of its paragraph mark.
-            out += '{';
-            runFormat(block.charFormat());
+            out += runFormat(block.charFormatIndex());
             out += "\\par}\r\n";
             continue;
         }
@@ -191,15 +224,14 @@ QByteArray Writer::write()
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            out += '{';
-            runFormat(fragment.charFormat());
+            out += runFormat(fragment.charFormatIndex());
             text(fragment.text());
             out += '}';
         }
         out += "\\par\r\n";
     }
     out += "}\r\n";
-    return out;
+    return QByteArray(out.data(), qsizetype(out.size()));
 }
 
 } // namespace

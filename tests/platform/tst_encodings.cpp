@@ -69,6 +69,7 @@ private slots:
     void codePages_data();
     void codePages();
     void windows1252AllBytesRoundTrip();
+    void unknownCodePagesAreWindows1252();
     void streamWritesBackWhatItRead_data();
     void streamWritesBackWhatItRead();
     void streamFailuresKeepItsState();
@@ -120,6 +121,14 @@ void TestEncodings::detection_data()
                                  << QString();
     QTest::newRow("text with a NUL in it")
         << QByteArray("abc\0def", 7) << false << DetectedEncoding::None << false << QString();
+    QTest::newRow("UTF-16 with a NUL character")
+        << QByteArray("\xFF\xFE"
+                      "a\0\0\0",
+                      6)
+        << false << DetectedEncoding::None << false << QString();
+    QTest::newRow("UTF-32 mark, length not a multiple of 4")
+        << QByteArray("\x00\x00\xFE\xFF\x00\x00\x00", 7) << false << DetectedEncoding::None << false
+        << QString();
     QTest::newRow("UTF-8 mark then NULs") << QByteArray("\xEF\xBB\xBF"
                                                         "a\0b",
                                                         6)
@@ -234,6 +243,15 @@ void TestEncodings::windows1252AllBytesRoundTrip()
     QCOMPARE(toAnsi(text), all);
     // A character the page lacks becomes its substitute, not a lost byte.
     QCOMPARE(toAnsi(u"П").size(), 1);
+}
+
+void TestEncodings::unknownCodePagesAreWindows1252()
+{
+    // A file may name any number; only real code pages are looked up.
+    for (const int codePage : {0, -1, 4948, 99999, 1259}) {
+        QVERIFY(!codePageAvailable(codePage));
+        QCOMPARE(decodeCodePage("caf\xE9", codePage), QStringLiteral("café"));
+    }
 }
 
 void TestEncodings::streamWritesBackWhatItRead_data()

@@ -164,6 +164,10 @@ void TestRtf::writerNamesWhatTheDocumentLeavesUnset()
     QCOMPARE(describe(back), QStringList({QStringLiteral("L: [DejaVu Sans,11,]un"),
                                           QStringLiteral("L: [DejaVu Sans,11,]deux")}));
 
+    document.setDefaultFont(QFont(QStringLiteral("Nom;bizarre"), 11));
+    QVERIFY(readRtf(writeRtf(document), back).ok);
+    QCOMPARE(describe(back).first(), QStringLiteral("L: [Nom;bizarre,11,]un"));
+
     QTextDocument empty;
     QVERIFY(readRtf(writeRtf(empty), back).ok);
     QCOMPARE(plainLines(back), QString());
@@ -313,6 +317,8 @@ void TestRtf::readerFormats_data()
     QTest::newRow("font name in its charset")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \\'c0\\'f0\\'e8\\'e0\\'eb;}}\\f0 a}")
         << QStringList{"L: [Ариал,12,]a"};
+    QTest::newRow("escaped ';' in a font name")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\'3bB;}}\\f0 a}") << QStringList{"L: [A;B,12,]a"};
     QTest::newRow("font table without groups")
         << QByteArray("{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1\\froman Times;}\\f1 a}")
         << QStringList{"L: [Times,12,]a"};
@@ -449,8 +455,14 @@ void TestRtf::inputsTheFuzzerFound()
         QTextDocument document;
         readRtf(bytes, document);
         writeRtf(document);
-        detectText(bytes);
         convertBytesOnLoad(bytes, TextFileEncoding::Unicode);
+        // A text read goes back in a form that reads as the same text.
+        CharEncStream stream;
+        if (stream.loadFromBytes(bytes)) {
+            CharEncStream again;
+            QVERIFY2(again.loadFromBytes(stream.bytes()), qPrintable(name));
+            QVERIFY2(again.text == stream.text, qPrintable(name));
+        }
     }
 }
 
