@@ -8,6 +8,8 @@ class QtPrinterService : public PrinterService
 public:
     QStringList installedPrinters() const override;
     std::optional<QSize> resolution() const override;
+    std::unique_ptr<PrintJob> beginJob(const QString &title,
+                                       QPageLayout::Orientation orientation) override;
 };
 
 std::unique_ptr<PrinterService> makeQtPrinterService();

@@ -1,0 +1,1 @@
+vokira_test(tst_dialogs SOURCES dialogs/tst_dialogs.cpp LIBS vokira_ui)
