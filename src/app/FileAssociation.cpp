@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 // A half-written desktop entry could open the wrong program: each file is
@@ -129,15 +131,26 @@ QString xdgDataHome()
 
 QString desktopExecCommand(const QString &programPath)
 {
-    // Inside the quotes a backslash escapes '"', '`', '$' and itself.
-    QString quoted(QLatin1Char('"'));
-    for (const QChar c : programPath) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-            c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
+    // A path without any of the characters the desktop entry rules reserve
+    // stays bare: the generic fallback of xdg-open takes the first word of
+    // the line literally, quotes included, and would find no program.
+    static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
+    const bool needsQuotes = std::any_of(programPath.cbegin(), programPath.cend(),
+                                         [](QChar c) { return reserved.contains(c); });
+    QString quoted;
+    if (needsQuotes) {
+        // Inside the quotes a backslash escapes '"', '`', '$' and itself.
+        quoted += QLatin1Char('"');
+        for (const QChar c : programPath) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                c == QLatin1Char('\\'))
+                quoted += QLatin1Char('\\');
+            quoted += c;
+        }
+        quoted += QLatin1Char('"');
+    } else {
+        quoted = programPath;
     }
-    quoted += QLatin1Char('"');
     // Then the escapes of every string value of the file, which a reader
     // undoes before it looks at the quotes; a literal '%' is doubled so that
     // the launcher does not take it for a field code.

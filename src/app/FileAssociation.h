@@ -21,8 +21,9 @@ const FileTypeEntry &fileTypeEntry(AssociatedType type);
 // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
 QString xdgDataHome();
 
-// The Exec line's command: the program path quoted by the desktop entry
-// rules, so that spaces, quotes, "$" and "%" in it survive, then the file.
+// The Exec line's command: the program path, in quotes when it holds a
+// space or another character the desktop entry rules reserve, escaped so
+// that quotes, "$" and "%" in it survive; then the file.
 QString desktopExecCommand(const QString &programPath);
 QString desktopEntryText(AssociatedType type, const QString &programPath);
 QString mimePackageText(AssociatedType type);

@@ -10,6 +10,7 @@
 #include "app/TForm9.h"
 #include "app/Tfrmmain.h"
 #include "card/CardModel.h"
+#include "dialogs/ModalRun.h"
 #include "minicv/MiniCvModel.h"
 #include "output/PreviewState.h"
 #include "output/PrinterMetrics.h"
@@ -17,7 +18,9 @@
 #include "platform/PrinterService.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +33,13 @@ inline QString useTemporarySettingsStore()
 {
     static QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    for (const QString &desktop : {QStringLiteral("data"), QStringLiteral("config")}) {
+        const QString path = folder.filePath(desktop);
+        if (QFileInfo(path).isDir())
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zelvorin"),
@@ -55,6 +65,8 @@ struct ProgramFixture
         startDirectories() = StartDirectories();
         // The working-directory chooser is cancelled unless a test drives it.
         TForm9::setModalRun([](TForm9 &) { return int(QDialog::Rejected); });
+        // So are the assistance, viewer and input windows.
+        setModalRunner([](QDialog &) { return int(ModalCancel); });
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         setDialogs(std::move(scripted));
@@ -69,6 +81,7 @@ struct ProgramFixture
         setDialogs(nullptr);
         setPrinterService(nullptr);
         TForm9::setModalRun(nullptr);
+        setModalRunner(nullptr);
     }
 
     Tfrmmain *start()
