@@ -307,6 +307,8 @@ std::optional<DetectedText> markedWide(QByteArrayView bytes, qsizetype mark, qsi
 {
     if ((bytes.size() - mark) % unit != 0)
         return std::nullopt;
+    if (unit == 4 && !plausibleUtf32(bytes.sliced(mark), found == DetectedEncoding::Utf32BE))
+        return std::nullopt;
     QString text = decodeWith(bytes.sliced(mark), encoding);
     if (text.contains(QChar(0)))
         return std::nullopt;
@@ -441,7 +443,9 @@ ConvertedText convertBytesOnLoad(QByteArrayView bytes, TextFileEncoding mode)
     } else if (mode == TextFileEncoding::Ansi) {
         text = decodeCp1252(bytes);
     } else {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        // Stateless, or a sequence cut at the end would wait for more bytes.
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                           QStringConverter::Flag::ConvertInitialBom);
         text = decoder.decode(bytes);
         if (mode == TextFileEncoding::Utf8 && text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);

@@ -60,14 +60,12 @@ RichTextResult loadRichTextFile(QTextDocument &document, const QString &path)
     return {};
 }
 
-RichTextResult saveRichTextFile(QTextDocument &document, const QString &path)
+RichTextResult saveRichTextFile(const QTextDocument &document, const QString &path)
 {
     QByteArray rtf = writeRtf(document);
     const CodePageRewrite rewrite = rewriteRtfCodePage(rtf);
     RichTextResult result = writeWhole(path, rtf);
     result.rewrite = rewrite;
-    if (result.ok())
-        document.setModified(false);
     return result;
 }
 

@@ -35,8 +35,9 @@ bool isRtfName(const QString &path);
 RichTextResult loadRichTextFile(QTextDocument &document, const QString &path);
 
 // The document as RTF, with the header declared UTF-8 by rewriteRtfCodePage,
-// written whole or not at all. The document is marked unmodified once saved.
-RichTextResult saveRichTextFile(QTextDocument &document, const QString &path);
+// written whole or not at all. Whether that clears the document's
+// modification mark is the caller's business.
+RichTextResult saveRichTextFile(const QTextDocument &document, const QString &path);
 
 // One paragraph per line, replacing the content.
 void setDocumentLines(QTextDocument &document, const QStringList &lines);

@@ -129,6 +129,9 @@ void TestEncodings::detection_data()
     QTest::newRow("UTF-32 mark, length not a multiple of 4")
         << QByteArray("\x00\x00\xFE\xFF\x00\x00\x00", 7) << false << DetectedEncoding::None << false
         << QString();
+    QTest::newRow("UTF-32 mark, values past U+10FFFF")
+        << QByteArray("\x00\x00\xFE\xFF\xFF\xFF\xFF\xFF", 8) << false
+        << DetectedEncoding::None << false << QString();
     QTest::newRow("UTF-8 mark then NULs") << QByteArray("\xEF\xBB\xBF"
                                                         "a\0b",
                                                         6)
@@ -168,6 +171,8 @@ void TestEncodings::convertOnLoad_data()
                                                                 << ansi << QStringLiteral("ï»¿a");
     QTest::newRow("utf8: invalid bytes as the decoder gives them")
         << cp1252 << utf8 << QStringLiteral("\uFFFDt\uFFFD \uFFFD");
+    QTest::newRow("utf8: a sequence cut at the end")
+        << QByteArray("caf\xE9") << utf8 << QStringLiteral("caf\uFFFD");
     QTest::newRow("utf8: the mark is removed") << marked << utf8 << QStringLiteral("été €");
     QTest::newRow("unicode: the mark stays") << marked << unicode << QStringLiteral("\uFEFFété €");
     QTest::newRow("unicode: without mark")
