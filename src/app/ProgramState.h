@@ -15,6 +15,8 @@ struct ProgramState
     bool pointerOverPanel = false;
     bool panelHighlighted = false;
     quint16 cardAccessCount = 0;
+    // Message 1116 (changes wait for opaque frames) was shown in this run.
+    bool transparencyNoticeShown = false;
 };
 
 ProgramState &programState();

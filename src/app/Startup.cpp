@@ -2,14 +2,15 @@
 
 #include "app/FileType.h"
 #include "app/ProgramState.h"
+#include "app/Settings.h"
 #include "app/Tfrmmain.h"
 #include "card/CardModel.h"
+#include "dialogs/TForm4.h"
 #include "minicv/MiniCvModel.h"
 #include "output/PreviewState.h"
 #include "output/TForm1.h"
 #include "platform/Dialogs.h"
 #include "platform/PrinterService.h"
-#include "platform/RichEdit.h"
 #include "platform/ScreenMetrics.h"
 
 #include <QAction>
@@ -23,20 +24,14 @@ bool &commandLineArgument()
     return given;
 }
 
-// The card window's part of the start: the default card, shown at its
-// place, frames empty and read-only until card access is opened.
+// The card window's part of the start: the default card at its place, then
+// the preview's own preparation.
 void prepareCardWindow(TForm1 &preview)
 {
     CardModel &card = cardModel();
     card.setDefaults(screenPixelsPerInch());
     preview.move(card.defaultPreviewPosition());
-    for (int i = 0; i < 2; ++i) {
-        RichEdit *frame = preview.frameEditor(i);
-        frame->clear();
-        frame->setReadOnly(true);
-        card.frames[i].baseColor = CardModel::kDefaultFrameBackground;
-    }
-    preview.mirrorCard();
+    preview.postload();
 }
 
 } // namespace
@@ -81,6 +76,7 @@ void openMiniCvAtStart(const QString &fileName)
     Q_UNUSED(fileName);
     if (programState().currentLanguage.isEmpty())
         programState().currentLanguage = QStringLiteral("fr");
+    readStartDirectories();
 }
 
 void prepareMainWindow(const QString &fileName)
@@ -165,6 +161,7 @@ void onExceptionHandler(const QString &what)
 
 void destroyWindows()
 {
+    destroyAboutWindows();
     AppWindows &windows = appWindows();
     delete windows.frmmain;
     delete windows.Form7;

@@ -1,6 +1,7 @@
 #include "app/Tfrmmain.h"
 
 #include "app/ProgramState.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/Widgets.h"
 #include "card/CardModel.h"
@@ -21,10 +22,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QTextEdit>
 
@@ -56,6 +59,9 @@ Tfrmmain::Tfrmmain(QWidget *parent)
     buildIconGroup();
     buildButtonsAndPanels();
     buildMenus();
+    // The help file the windows name is not shipped: F1 opens the assistance.
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { massistance_click(); });
     formload();
 }
 
@@ -69,6 +75,8 @@ QComboBox *Tfrmmain::makeCombo(QWidget *parent, const char *name, const QString 
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setEditText(text);
+    // Typed increments are taken as typed, never completed from the list.
+    combo->setCompleter(nullptr);
     placeControl(combo, left, top, width, kComboHeight);
     if (keyUp) {
         keyUpHandlers.insert(combo->lineEdit(), keyUp);
@@ -495,7 +503,7 @@ void Tfrmmain::postload()
         dialogs().showMessage(MessageKind::Warning, message(1131), MessageButton::Ok, 9);
     }
 
-    // The working directories come with the settings store.
+    readStartDirectories();
 
     fillSideStrip();
 
@@ -627,10 +635,14 @@ void Tfrmmain::mouseMoveEvent(QMouseEvent *event)
 bool Tfrmmain::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyRelease:
-        if (const auto handler = keyUpHandlers.value(watched))
-            (this->*handler)();
+    case QEvent::KeyRelease: {
+        // The entry fields act on Enter only.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            if (const auto handler = keyUpHandlers.value(watched))
+                (this->*handler)();
         break;
+    }
     case QEvent::MouseMove:
         if (auto *button = qobject_cast<QPushButton *>(watched))
             button_mousemove(button);

@@ -19,6 +19,7 @@ class QPushButton;
 class QSlider;
 class QTextEdit;
 class VGroupBox;
+enum class FrameField;
 
 // The main window: the card's entry fields in four group boxes and the five
 // command panels whose popup menus carry every command of the program.
@@ -270,6 +271,12 @@ private:
                         std::function<void()> handler);
     QMenu *makeSubmenu(QMenu *menu, const char *name, const QString &text);
     void fillSideStrip();
+    void frameEntry(int frame, FrameField field, QComboBox *combo);
+    void cardEntry(bool largeur, QComboBox *combo);
+    void iconEntry(int which, QComboBox *combo);
+    bool cardEntriesInLandscape() const;
+    void afterFrameOrCardChange();
+    void placeMainWindow();
     void popup(QMenu *menu, const QPoint &at);
 
     QHash<QObject *, void (Tfrmmain::*)()> keyUpHandlers;

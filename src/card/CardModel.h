@@ -131,6 +131,9 @@ struct CardModel
     // height, the same three for frame 2, icon left/card width, icon top/card
     // height.
     std::array<double, 8> layoutRatios{};
+    // The same proportions after the last switch to landscape.
+    std::array<double, 8> horizontalRatios{};
+    bool horizontalRatiosRecorded = false;
     QString parameterFile;
     bool hasContent = false;
 

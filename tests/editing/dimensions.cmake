@@ -1,0 +1,1 @@
+vokira_test(tst_dimensions SOURCES editing/tst_dimensions.cpp app/TestSupport.h LIBS vokira_ui)
