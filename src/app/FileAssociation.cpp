@@ -1,7 +1,6 @@
 #include "app/FileAssociation.h"
 
 #include "app/ProgramState.h"
-#include "catalogue/MessageCatalogue.h"
 #include "platform/Dialogs.h"
 
 #include <QCoreApplication>
@@ -16,6 +15,7 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 // A half-written desktop entry could open the wrong program: each file is
 // replaced whole or left as it was.
 QString writeWhole(const QString &path, const QString &text)
@@ -40,7 +40,7 @@ QString runTool(const QString &name, const QStringList &arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(program, arguments);
-    const QString command = QStringList(QStringList{name} + arguments).join(QLatin1Char(' '));
+    const QString command = (QStringList{name} + arguments).join(QLatin1Char(' '));
     if (!process.waitForStarted(30000))
         return QStringLiteral("%1 : %2").arg(command, process.errorString());
     if (!process.waitForFinished(120000)) {
@@ -58,7 +58,7 @@ QString runTool(const QString &name, const QStringList &arguments)
     return QString();
 }
 
-#ifdef Q_OS_WIN
+#else
 QString registerInClasses(const FileTypeEntry &entry, const QString &programPath)
 {
     // HKCU rather than the machine-wide classes root: it needs no
