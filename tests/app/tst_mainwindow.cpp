@@ -89,6 +89,7 @@ private slots:
     void closeWithCardAccessOpenHides();
     void showCardBesideTheMainWindow();
     void unhandledErrorIsReported();
+    void everyMenuItemIsWired();
 };
 
 void TestMainWindow::layout_data()
@@ -740,6 +741,20 @@ void TestMainWindow::unhandledErrorIsReported()
     QCOMPARE(shown[1].text, QStringLiteral("disque plein"));
     // The program goes on: the window still answers.
     QVERIFY(appWindows().frmmain->Charger0->isEnabled());
+}
+
+void TestMainWindow::everyMenuItemIsWired()
+{
+    // Triggering each command of the menus must not fail, whatever step of
+    // the program it belongs to.
+    ProgramFixture fixture;
+    Tfrmmain *w = fixture.start();
+    const QStringList skip{"Quitter1"};
+    for (QMenu *menu : {w->PopupMenu1, w->PopupMenu2, w->PopupMenu3, w->PopupMenu4, w->PopupMenu5})
+        for (QAction *action : menu->findChildren<QAction *>())
+            if (!action->menu() && !skip.contains(action->objectName()) && action->isEnabled())
+                action->trigger();
+    QVERIFY(w->PopupMenu1->isEnabled());
 }
 
 int main(int argc, char **argv)
