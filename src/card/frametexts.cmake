@@ -1,0 +1,4 @@
+list(APPEND VOKIRA_UI_SOURCES
+  src/card/FrameTexts.cpp
+  src/card/TargetName.cpp
+)
