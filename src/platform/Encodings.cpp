@@ -124,7 +124,8 @@ bool looksLikeText(QStringView text)
 
 std::optional<QString> strictDecode(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless |
+                                         QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -183,9 +184,14 @@ std::optional<DetectedText> detectWideWithoutMark(QByteArrayView bytes)
     return std::nullopt;
 }
 
+// A U+FEFF at the start of what follows a mark is text: dropping it as a
+// second mark would lose it on the way back.
+constexpr auto kKeepEverything =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 QString decodeWith(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, kKeepEverything);
     return decoder.decode(bytes);
 }
 
@@ -331,7 +337,8 @@ std::optional<DetectedText> detectText(QByteArrayView bytes)
     if (startsWith(bytes, "\xEF\xBB\xBF")) {
         if (bytes.contains('\0'))
             return std::nullopt;
-        return DetectedText{QString::fromUtf8(bytes.sliced(3)), DetectedEncoding::Utf8, true};
+        return DetectedText{decodeWith(bytes.sliced(3), QStringConverter::Utf8),
+                            DetectedEncoding::Utf8, true};
     }
     if (bytes.contains('\0'))
         return detectWideWithoutMark(bytes);
@@ -444,8 +451,9 @@ ConvertedText convertBytesOnLoad(QByteArrayView bytes, TextFileEncoding mode)
         text = decodeCp1252(bytes);
     } else {
         // Stateless, or a sequence cut at the end would wait for more bytes.
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                           QStringConverter::Flag::ConvertInitialBom);
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless |
+                                   QStringConverter::Flag::ConvertInitialBom);
         text = decoder.decode(bytes);
         if (mode == TextFileEncoding::Utf8 && text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);

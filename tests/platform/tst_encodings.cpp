@@ -130,8 +130,15 @@ void TestEncodings::detection_data()
         << QByteArray("\x00\x00\xFE\xFF\x00\x00\x00", 7) << false << DetectedEncoding::None << false
         << QString();
     QTest::newRow("UTF-32 mark, values past U+10FFFF")
-        << QByteArray("\x00\x00\xFE\xFF\xFF\xFF\xFF\xFF", 8) << false
-        << DetectedEncoding::None << false << QString();
+        << QByteArray("\x00\x00\xFE\xFF\xFF\xFF\xFF\xFF", 8) << false << DetectedEncoding::None
+        << false << QString();
+    QTest::newRow("UTF-16 BE mark, then U+FEFF as text")
+        << QByteArray("\xFE\xFF\xFE\xFF\x00\x41", 6) << true << DetectedEncoding::Utf16BE << true
+        << QChar(0xFEFF) + QStringLiteral("A");
+    QTest::newRow("UTF-8 mark twice")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "A")
+        << true << DetectedEncoding::Utf8 << true << QChar(0xFEFF) + QStringLiteral("A");
     QTest::newRow("UTF-8 mark then NULs") << QByteArray("\xEF\xBB\xBF"
                                                         "a\0b",
                                                         6)
