@@ -17,6 +17,10 @@ struct ProgramState
     quint16 cardAccessCount = 0;
     // Message 1116 (changes wait for opaque frames) was shown in this run.
     bool transparencyNoticeShown = false;
+    // A card parameter file was read in this run.
+    bool cardFileRead = false;
+    // Message 186 (icon file cannot be opened) was shown in this run.
+    bool iconOpenWarned = false;
 };
 
 ProgramState &programState();

@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/Settings.h"
 #include "app/Tfrmmain.h"
+#include "card/CardFileCommands.h"
 #include "card/CardModel.h"
 #include "dialogs/TForm4.h"
 #include "minicv/MiniCvModel.h"
@@ -79,6 +80,15 @@ void openMiniCvAtStart(const QString &fileName)
     readStartDirectories();
 }
 
+void createCardWindow()
+{
+    AppWindows &windows = appWindows();
+    if (!windows.Form1) {
+        windows.Form1 = new TForm1(cardModel());
+        prepareCardWindow(*windows.Form1);
+    }
+}
+
 void prepareMainWindow(const QString &fileName)
 {
     ProgramState &state = programState();
@@ -86,18 +96,14 @@ void prepareMainWindow(const QString &fileName)
     if (state.currentLanguage.isEmpty())
         state.currentLanguage = QStringLiteral("fr");
     previewState().cardAccessOpen = false;
-    if (!windows.Form1) {
-        windows.Form1 = new TForm1(cardModel());
-        prepareCardWindow(*windows.Form1);
-    }
+    createCardWindow();
     if (!windows.frmmain)
         windows.frmmain = new Tfrmmain();
     windows.frmmain->hide();
     windows.frmmain->postload();
     refreshCommandStates();
-    if (!fileName.isEmpty()) {
-        // The card parameter file is read here once its reader exists.
-    }
+    if (!fileName.isEmpty())
+        loadCardAfterChoice(fileName);
 }
 
 void umodalshow2()

@@ -22,6 +22,9 @@ AppWindows &appWindows();
 void startProgram(const QStringList &arguments);
 void openCommandLineFile(const QString &argument);
 void openMiniCvAtStart(const QString &fileName);
+// Creates and prepares the card window with the default card, unless it
+// exists.
+void createCardWindow();
 // Creates and prepares the card window and the main window; loads a card
 // parameter file when a name is given.
 void prepareMainWindow(const QString &fileName);

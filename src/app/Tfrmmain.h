@@ -49,6 +49,9 @@ public:
 
     QList<CommandPanel *> commandPanels() const;
 
+    // Beside the preview while it is shown.
+    void placeMainWindow();
+
     // Frame 1 (CADRE 1)
     VGroupBox *GroupBox5 = nullptr;
     QComboBox *ComboBox1 = nullptr;
@@ -276,7 +279,6 @@ private:
     void iconEntry(int which, QComboBox *combo);
     bool cardEntriesInLandscape() const;
     void afterFrameOrCardChange();
-    void placeMainWindow();
     void popup(QMenu *menu, const QPoint &at);
 
     QHash<QObject *, void (Tfrmmain::*)()> keyUpHandlers;

@@ -59,8 +59,6 @@ void Tfrmmain::Button15Click() {}
 void Tfrmmain::CheckBox1Click() {}
 void Tfrmmain::checkbox4_click() {}
 
-void Tfrmmain::mcharger_click() {}
-void Tfrmmain::msauvegarder_click() {}
 void Tfrmmain::rpertoiredetravail1Click()
 {
     chooseWorkingDirectory();

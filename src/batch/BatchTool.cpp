@@ -1,12 +1,17 @@
 #include "batch/BatchTool.h"
 
+#include "batch/CardBatch.h"
 #include "catalogue/MessageCatalogue.h"
 
 #include <QTextStream>
 
 namespace {
 
-constexpr const char *kUsage = "usage: vokira-batch messages [--lang fr|en|de]\n";
+constexpr const char *kUsage = "usage: vokira-batch messages [--lang fr|en|de]\n"
+                               "       vokira-batch check FILE.vk1\n"
+                               "       vokira-batch info FILE.vk1\n"
+                               "       vokira-batch convert IN.vk1 OUT.vk1 [--force]\n"
+                               "       vokira-batch png IN.vk1 OUT.png\n";
 
 int usage(QTextStream &err)
 {
@@ -49,5 +54,8 @@ int runBatch(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QString command = arguments.constFirst();
     if (command == QLatin1String("messages"))
         return messages(arguments.mid(1), out, err);
+    for (const char *card : {"check", "info", "convert", "png"})
+        if (command == QLatin1String(card))
+            return cardCommand(command, arguments.mid(1), out, err);
     return usage(err);
 }

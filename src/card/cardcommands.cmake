@@ -1,0 +1,3 @@
+list(APPEND VOKIRA_UI_SOURCES
+  src/card/CardFileCommands.cpp
+)
