@@ -195,9 +195,9 @@ QStringList assistanceSections()
             "5 : Les lignes qui dépassent le bas d'un cadre ne sont pas imprimées : agrandissez "
             "le cadre ou diminuez la police."),
         QStringLiteral(
-            "6 : Les textes des cadres ne sont pas sauvegardés avec la carte : créez un dossier "
-            "nommé « element » à côté du fichier .vk1, puis sauvegardez de nouveau. Copiez ce "
-            "dossier avec le fichier .vk1."),
+            "6 : Les textes des cadres sont enregistrés dans le dossier « element » créé à côté "
+            "du fichier .vk1 : copiez ce dossier avec le fichier .vk1 pour emporter la carte "
+            "complète."),
         QStringLiteral(
             "7 : « accès carte » est refusé : décochez d'abord T1 et T2 pour rendre les deux "
             "cadres opaques. Fermez aussi l'accès à la carte avant de sauvegarder."),
