@@ -44,20 +44,6 @@ void Tfrmmain::Button17Click()
         appWindows().Form1->rpaint();
 }
 void Tfrmmain::clipClick() {}
-void Tfrmmain::combobox5keyup() {}
-void Tfrmmain::combobox6keyup() {}
-void Tfrmmain::combobox13keyup() {}
-void Tfrmmain::Button13Click() {}
-void Tfrmmain::Button14Click() {}
-void Tfrmmain::Button9Click() {}
-void Tfrmmain::Button10Click() {}
-void Tfrmmain::Button11Click() {}
-void Tfrmmain::Button12Click() {}
-void Tfrmmain::CheckBox2Click() {}
-void Tfrmmain::CheckBox3Click() {}
-void Tfrmmain::Button15Click() {}
-void Tfrmmain::CheckBox1Click() {}
-void Tfrmmain::checkbox4_click() {}
 
 void Tfrmmain::rpertoiredetravail1Click()
 {
@@ -73,8 +59,6 @@ void Tfrmmain::accscarte1Click()
     if (appWindows().Form1)
         appWindows().Form1->accscarte1Click(accscarte1);
 }
-void Tfrmmain::micone_click() {}
-void Tfrmmain::mmotif_click() {}
 void Tfrmmain::massistance_click()
 {
     showAssistance();
@@ -92,7 +76,6 @@ void Tfrmmain::Associationdesfichiers1Click()
 
 void Tfrmmain::detectimpr() {}
 void Tfrmmain::testimpr() {}
-void Tfrmmain::polices1Click() {}
 void Tfrmmain::edit_minicv() {}
 void Tfrmmain::Imprimer1Click() {}
 void Tfrmmain::Sauvegarder3Click() {}

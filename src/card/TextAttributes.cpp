@@ -24,18 +24,23 @@ unsigned styleFromCode(int code)
     return style;
 }
 
-FrameFont lineFont(const QTextDocument &document, int line)
+QTextCharFormat attributesOf(const FrameFont &font)
 {
-    const QTextBlock block = document.findBlockByNumber(line);
-    QTextCursor cursor(const_cast<QTextDocument *>(&document));
-    if (block.isValid()) {
-        cursor.setPosition(block.position());
-        // The format of the first character, not of what precedes it.
-        if (block.length() > 1)
-            cursor.movePosition(QTextCursor::NextCharacter);
-    }
-    const QTextCharFormat format = cursor.charFormat();
-    const QFont font = format.font().resolve(document.defaultFont());
+    QTextCharFormat format;
+    format.setFontFamilies({font.name});
+    if (font.size > 0)
+        format.setFontPointSize(font.size);
+    format.setFontWeight(font.has(FontStyle::Bold) ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(font.has(FontStyle::Italic));
+    format.setFontUnderline(font.has(FontStyle::Underline));
+    format.setFontStrikeOut(font.has(FontStyle::StrikeOut));
+    format.setForeground(toQColor(font.color));
+    return format;
+}
+
+FrameFont fontOf(const QTextCharFormat &attributes, const QFont &base)
+{
+    const QFont font = attributes.font().resolve(base);
     FrameFont out;
     out.name = font.family();
     out.size = qint16(roundEven(font.pointSizeF()));
@@ -47,9 +52,31 @@ FrameFont lineFont(const QTextDocument &document, int line)
         out.style |= unsigned(FontStyle::Underline);
     if (font.strikeOut())
         out.style |= unsigned(FontStyle::StrikeOut);
-    out.color =
-        format.foreground().style() == Qt::NoBrush ? 0 : fromQColor(format.foreground().color());
+    out.color = attributes.foreground().style() == Qt::NoBrush
+                    ? 0
+                    : fromQColor(attributes.foreground().color());
     return out;
+}
+
+void ApplyAttributes(const QTextCharFormat &attributes, QTextCursor &target, FrameFont &font)
+{
+    if (target.hasSelection())
+        target.mergeCharFormat(attributes);
+    const QTextDocument *document = target.document();
+    font = fontOf(attributes, document ? document->defaultFont() : QFont());
+}
+
+FrameFont lineFont(const QTextDocument &document, int line)
+{
+    const QTextBlock block = document.findBlockByNumber(line);
+    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    if (block.isValid()) {
+        cursor.setPosition(block.position());
+        // The format of the first character, not of what precedes it.
+        if (block.length() > 1)
+            cursor.movePosition(QTextCursor::NextCharacter);
+    }
+    return fontOf(cursor.charFormat(), document.defaultFont());
 }
 
 void applyFont(QTextDocument &document, int from, int to, const FrameFont &font)
@@ -57,16 +84,8 @@ void applyFont(QTextDocument &document, int from, int to, const FrameFont &font)
     QTextCursor cursor(&document);
     cursor.setPosition(qBound(0, from, document.characterCount() - 1));
     cursor.setPosition(qBound(0, to, document.characterCount() - 1), QTextCursor::KeepAnchor);
-    QTextCharFormat format;
-    format.setFontFamilies({font.name});
-    if (font.size > 0)
-        format.setFontPointSize(font.size);
-    format.setFontWeight(font.has(FontStyle::Bold) ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(font.has(FontStyle::Italic));
-    format.setFontUnderline(font.has(FontStyle::Underline));
-    format.setFontStrikeOut(font.has(FontStyle::StrikeOut));
-    format.setForeground(toQColor(font.color));
-    cursor.mergeCharFormat(format);
+    FrameFont applied;
+    ApplyAttributes(attributesOf(font), cursor, applied);
 }
 
 void applyFrameFonts(QTextDocument &document, const FrameFont &body, const FrameFont &header)

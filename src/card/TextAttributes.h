@@ -2,6 +2,9 @@
 
 #include "card/CardModel.h"
 
+class QFont;
+class QTextCharFormat;
+class QTextCursor;
 class QTextDocument;
 
 // The text-attribute routine: the character attributes of a stretch of rich
@@ -12,6 +15,18 @@ class QTextDocument;
 // not stored).
 int styleCode(const FrameFont &font);
 unsigned styleFromCode(int code);
+
+// The character attributes that lay a plain font over text: name, size,
+// style and colour.
+QTextCharFormat attributesOf(const FrameFont &font);
+// The plain font of character attributes, what they leave unset taken from
+// `base`.
+FrameFont fontOf(const QTextCharFormat &attributes, const QFont &base);
+
+// Gives the target selection the attributes, then copies their name, size,
+// style and colour into the font. Applying a font to a selection and reading
+// the font of a selection both go through here.
+void ApplyAttributes(const QTextCharFormat &attributes, QTextCursor &target, FrameFont &font);
 
 // The font of the first character of line `line` (0-based) of a document.
 FrameFont lineFont(const QTextDocument &document, int line);

@@ -1,9 +1,10 @@
 #include "platform/Dialogs.h"
 
+#include "platform/FontDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -222,11 +223,10 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor &initial, const QList<
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontRequest &request)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, request.font, dialogParent());
-    if (!ok)
+    FontDialog dialog(request, dialogParent());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{font, request.color};
+    return dialog.choice();
 }
 
 std::optional<QString> QtDialogs::inputText(const QString &title, const QString &prompt,
@@ -308,6 +308,7 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial, const 
 
 std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontRequest &request)
 {
+    fontRequests.append(request);
     calls.append({QStringLiteral("chooseFont"),
                   MessageKind::Plain,
                   QString(),

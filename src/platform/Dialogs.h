@@ -49,11 +49,30 @@ struct FileDialogRequest
     QString defaultSuffix;
 };
 
+// The options of the font dialog's family and size lists, as the user sets
+// them in the font-list options window.
+enum class FontListOption {
+    TrueType = 1,     // scalable fonts only
+    Wysiwyg = 2,      // fonts that print as they show
+    Ansi = 4,         // Latin script only
+    NoOem = 8,        // no fonts without Latin script
+    NoVector = 16,    // no stroke fonts
+    ForceExists = 32, // only a listed family may be typed
+    LimitSize = 64,   // sizes held between minSize and maxSize
+    Effects = 128,    // colour, underline and strike-out offered
+};
+Q_DECLARE_FLAGS(FontListOptions, FontListOption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FontListOptions)
+
 struct FontRequest
 {
     QFont font;
     QColor color;
     bool effects = true; // colour, underline and strike-out offered
+    FontListOptions options;
+    // Point sizes offered when options hold LimitSize.
+    int minSize = 0;
+    int maxSize = 0;
 };
 
 struct FontChoice
@@ -126,6 +145,8 @@ public:
     // MessageButton for message boxes, QString for file and folder names and
     // input texts, QColor, FontChoice; an invalid QVariant cancels.
     QList<QVariant> answers;
+    // Every font dialog asked for, in order.
+    QList<FontRequest> fontRequests;
 
     // Echo each message as "<kind>: <text>" (the batch tool's stderr).
     QTextStream *echo = nullptr;
