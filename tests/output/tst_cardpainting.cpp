@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "TestPictures.h"
+
 // The drawing routines on plain images, without any window.
 class TestCardPainting : public QObject
 {
@@ -30,16 +32,9 @@ static const QColor kRed(255, 0, 0);
 static const QColor kBlue(0, 0, 255);
 static const QColor kCard(0xCD, 0xC0, 0xF0);
 
-// A pattern whose left half is red and right half blue: where the blue starts
-// tells a tiling from a stretching.
 QString TestCardPainting::halves(int w, int h)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(kBlue);
-    QPainter(&image).fillRect(0, 0, w / 2, h, kRed);
-    const QString name = dir.filePath(QStringLiteral("halves-%1x%2.bmp").arg(w).arg(h));
-    image.save(name);
-    return name;
+    return writeHalvesPattern(dir.path(), w, h);
 }
 
 void TestCardPainting::initTestCase()

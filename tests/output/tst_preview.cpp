@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "TestPictures.h"
+
 namespace {
 
 const QColor kCard(0xCD, 0xC0, 0xF0);
@@ -64,12 +66,7 @@ private:
 
 QString TestPreview::halves(int w, int h)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(kBlue);
-    QPainter(&image).fillRect(0, 0, w / 2, h, kRed);
-    const QString name = dir.filePath(QStringLiteral("halves-%1x%2.bmp").arg(w).arg(h));
-    image.save(name);
-    return name;
+    return writeHalvesPattern(dir.path(), w, h);
 }
 
 // A 32 x 32 icon: transparent, with one half-transparent red pixel block and
