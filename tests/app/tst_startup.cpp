@@ -66,6 +66,10 @@ void TestStartup::commandLine()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("VOKIRA_DIALOGS"), QStringLiteral("scripted"));
     env.insert(QStringLiteral("VOKIRA_EXIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+    // The program must not read or write the user's own settings here.
+    QTemporaryDir home;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(VOKIRA_BINARY), arguments);
     QVERIFY(program.waitForFinished(60000));
