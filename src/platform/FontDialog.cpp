@@ -212,10 +212,18 @@ FontDialog::FontDialog(const FontRequest &fontRequest, QWidget *parent)
     strikeOutBox->setChecked(font.strikeOut());
     underlineBox->setChecked(font.underline());
     familyEdit->setText(font.family());
-    const QString style = QFontDatabase::styleString(font);
-    const auto styles = styleList->findItems(style, Qt::MatchFixedString);
-    if (!styles.isEmpty())
-        styleList->setCurrentItem(styles.first());
+    // The style whose weight and slant are the preset's: the style names
+    // differ from family to family.
+    for (int i = 0; i < styleList->count(); ++i) {
+        const QString style = styleList->item(i)->text();
+        if (QFontDatabase::bold(font.family(), style) == font.bold() &&
+            QFontDatabase::italic(font.family(), style) == font.italic()) {
+            styleList->setCurrentRow(i);
+            break;
+        }
+    }
+    if (familyList->currentItem())
+        familyList->scrollToItem(familyList->currentItem(), QAbstractItemView::PositionAtCenter);
     const int size = font.pointSize() > 0 ? font.pointSize() : 10;
     sizeEdit->setText(
         QString::number(limited(request) ? qBound(request.minSize, size, request.maxSize) : size));
