@@ -19,6 +19,8 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "../output/TestPictures.h"
+
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -26,29 +28,11 @@ const QColor kBlue(0, 0, 255);
 const QColor kGreen(0, 255, 0);
 const QColor kFrame(0xC0, 0xCD, 0xFF);
 
-QImage shot(QWidget *w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-bool near(const QColor &a, const QColor &b, int tolerance = 3)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
-
 // Left half red, right half blue: where the blue starts tells a tile from a
 // stretch.
 QString writeHalves(const QString &folder)
 {
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(kBlue);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 5; ++x)
-            image.setPixelColor(x, y, kRed);
-    const QString name = QDir(folder).filePath(QStringLiteral("motif.bmp"));
-    image.save(name, "BMP");
-    return name;
+    return writeHalvesPattern(folder, 10, 10, QStringLiteral("motif.bmp"));
 }
 
 // An opaque green 16 x 16 icon.

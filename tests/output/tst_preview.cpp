@@ -23,17 +23,6 @@ const QColor kFrame(0xC0, 0xCD, 0xFF);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-QImage shot(QWidget *w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-bool near(const QColor &a, const QColor &b, int tolerance = 3)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
-
 } // namespace
 
 // The preview window as the user sees it: grabbed into an image and read
