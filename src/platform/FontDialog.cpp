@@ -1,5 +1,7 @@
 #include "platform/FontDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -239,6 +241,15 @@ void FontDialog::familyChosen()
     QStringList styles = QFontDatabase::styles(family);
     if (styles.isEmpty())
         styles << QStringLiteral("Normal");
+    // Lightest first, upright before slanted: the order people read styles in
+    // (the font database gives them in no useful order).
+    std::stable_sort(styles.begin(), styles.end(), [&](const QString &a, const QString &b) {
+        const int wa = QFontDatabase::weight(family, a);
+        const int wb = QFontDatabase::weight(family, b);
+        if (wa != wb)
+            return wa < wb;
+        return !QFontDatabase::italic(family, a) && QFontDatabase::italic(family, b);
+    });
     styleList->addItems(styles);
     auto kept = styleList->findItems(keepStyle, Qt::MatchFixedString);
     styleList->setCurrentItem(kept.isEmpty() ? styleList->item(0) : kept.first());
