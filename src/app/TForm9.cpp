@@ -1,5 +1,7 @@
 #include "app/TForm9.h"
 
+#include "dialogs/ModalRun.h"
+
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
 
@@ -10,18 +12,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-
-#include <utility>
-
-namespace {
-
-TForm9::ModalRun &modalRun()
-{
-    static TForm9::ModalRun run;
-    return run;
-}
-
-} // namespace
 
 DirectoryEdit::DirectoryEdit(QWidget *parent)
     : QWidget(parent)
@@ -108,16 +98,9 @@ void TForm9::BitBtn2Click()
     done(QDialog::Rejected);
 }
 
-TForm9::ModalRun TForm9::setModalRun(ModalRun run)
-{
-    return std::exchange(modalRun(), std::move(run));
-}
-
 int TForm9::runModal()
 {
-    if (modalRun())
-        return modalRun()(*this);
-    return exec();
+    return ::runModal(*this);
 }
 
 std::optional<QString> runDirectoryChooser(const QString &folder)

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -48,10 +47,7 @@ public:
     void BitBtn2Click();
 
     // Shows the window modally and returns its result (QDialog::Accepted
-    // for ok). Tests put their own run in place of the modal loop; the
-    // previous run is returned so that they can put it back.
-    using ModalRun = std::function<int(TForm9 &)>;
-    static ModalRun setModalRun(ModalRun run);
+    // for ok), through the program's modal runner, which tests replace.
     int runModal();
 };
 

@@ -7,7 +7,6 @@
 #include "app/ProgramState.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/TForm9.h"
 #include "app/Tfrmmain.h"
 #include "card/CardModel.h"
 #include "dialogs/ModalRun.h"
@@ -64,7 +63,6 @@ struct ProgramFixture
         settingsFolder = useTemporarySettingsStore();
         startDirectories() = StartDirectories();
         // The working-directory chooser is cancelled unless a test drives it.
-        TForm9::setModalRun([](TForm9 &) { return int(QDialog::Rejected); });
         // So are the assistance, viewer and input windows.
         setModalRunner([](QDialog &) { return int(ModalCancel); });
         auto scripted = std::make_unique<ScriptedDialogs>();
@@ -80,7 +78,6 @@ struct ProgramFixture
         destroyWindows();
         setDialogs(nullptr);
         setPrinterService(nullptr);
-        TForm9::setModalRun(nullptr);
         setModalRunner(nullptr);
     }
 

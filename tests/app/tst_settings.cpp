@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/TForm9.h"
+#include "dialogs/ModalRun.h"
 
 #include <QAction>
 #include <QDir>
@@ -59,9 +60,10 @@ struct ChooserScript
     QString seenAtStart;
     int runs = 0;
 
-    TForm9::ModalRun run()
+    ModalRunner run()
     {
-        return [this](TForm9 &form) {
+        return [this](QDialog &window) {
+            auto &form = static_cast<TForm9 &>(window);
             ++runs;
             seenAtStart = form.DirectoryListBox1->text();
             if (typed)
@@ -423,7 +425,7 @@ void TestSettings::chooserOk()
     } else {
         script.typed = chosen;
     }
-    TForm9::setModalRun(script.run());
+    setModalRunner(script.run());
     chooseWorkingDirectory();
 
     QCOMPARE(script.runs, 1);
@@ -451,7 +453,7 @@ void TestSettings::chooserCancelLeavesTheStore()
     ChooserScript script;
     script.typed = QStringLiteral("/ailleurs/");
     script.ok = false;
-    TForm9::setModalRun(script.run());
+    setModalRunner(script.run());
     chooseWorkingDirectory();
 
     QCOMPARE(script.runs, 1);
@@ -493,7 +495,7 @@ void TestSettings::mainWindowReadsAndChooses()
     // "répertoire de travail" in the fichier menu opens the chooser.
     ChooserScript script;
     script.ok = false;
-    TForm9::setModalRun(script.run());
+    setModalRunner(script.run());
     QVERIFY(window->rpertoiredetravail1->isEnabled());
     window->rpertoiredetravail1->trigger();
     QCOMPARE(script.runs, 1);

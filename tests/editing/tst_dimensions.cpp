@@ -1,5 +1,6 @@
 #include "../app/TestSupport.h"
 
+#include "card/Rounding.h"
 #include "catalogue/MessageCatalogue.h"
 #include "editing/DimensionEntry.h"
 #include "output/TForm1.h"
@@ -352,7 +353,7 @@ void TestDimensions::trackBar()
     QCOMPARE(w->tb1->value(), 1); // the preview is hidden
     preview->show();
     w->tb1->setValue(25);
-    const int expected = qRound(0.25 * preview->screen()->geometry().height());
+    const int expected = roundEven(0.25 * preview->screen()->geometry().height());
     QCOMPARE(preview->y(), expected);
     QCOMPARE(cardModel().trackbarTop, qint16(expected));
 }
