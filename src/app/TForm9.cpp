@@ -1,5 +1,7 @@
 #include "app/TForm9.h"
 
+#include "app/Widgets.h"
+
 #include "dialogs/ModalRun.h"
 
 #include "app/Settings.h"
@@ -59,11 +61,7 @@ TForm9::TForm9(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vokira"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(designedWindowFont());
     setFixedSize(277, 239);
 
     DirectoryListBox1 = new DirectoryEdit(this);

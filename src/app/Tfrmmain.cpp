@@ -45,11 +45,7 @@ Tfrmmain::Tfrmmain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("édition de cartes"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(designedWindowFont());
     setFixedSize(kClientWidth, kClientHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_AlwaysShowToolTips);

@@ -19,6 +19,15 @@ QPoint VGroupBox::clientOrigin() const
     return QPoint(2, contents.top() + 1);
 }
 
+QFont designedWindowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(8);
+    return font;
+}
+
 QPoint clientOrigin(const QWidget *parent)
 {
     if (const auto *box = qobject_cast<const VGroupBox *>(parent))

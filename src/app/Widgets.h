@@ -14,6 +14,10 @@ public:
     QPoint clientOrigin() const;
 };
 
+// The font every window of the program was designed with ("MS Sans Serif"
+// 8 points), with its metric look-alikes where it is not installed.
+QFont designedWindowFont();
+
 // Where a control stands in its parent's client area.
 QPoint clientOrigin(const QWidget *parent);
 void placeControl(QWidget *control, int left, int top, int width, int height);

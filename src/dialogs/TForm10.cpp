@@ -1,5 +1,7 @@
 #include "dialogs/TForm10.h"
 
+#include "app/Widgets.h"
+
 #include "dialogs/ModalRun.h"
 
 #include <QKeyEvent>
@@ -26,11 +28,7 @@ TForm10::TForm10(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Vokira : "));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(designedWindowFont());
     resize(696, 269);
 
     Memo1 = new QPlainTextEdit(this);

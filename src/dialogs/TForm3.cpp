@@ -1,5 +1,7 @@
 #include "dialogs/TForm3.h"
 
+#include "app/Widgets.h"
+
 #include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "card/Rounding.h"
@@ -27,15 +29,6 @@ namespace {
 
 constexpr int kClientWidth = 696;
 constexpr int kClientHeight = 521;
-
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    return font;
-}
 
 int millimetresToDots(double millimetres, int dotsPerInch)
 {
@@ -93,7 +86,7 @@ TForm3::TForm3(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("édition de cartes "));
-    setFont(windowFont());
+    setFont(designedWindowFont());
     resize(kClientWidth, kClientHeight);
 
     Richedit1 = new QTextEdit(this);

@@ -1,5 +1,7 @@
 #include "dialogs/TForm4.h"
 
+#include "app/Widgets.h"
+
 #include "platform/ScreenMetrics.h"
 
 #include <QCloseEvent>
@@ -23,15 +25,6 @@ QList<QPointer<TForm4>> &openWindows()
 {
     static QList<QPointer<TForm4>> windows;
     return windows;
-}
-
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    return font;
 }
 
 QFont bandFont()
@@ -76,7 +69,7 @@ TForm4::TForm4(const QString &pictureResource, QWidget *parent)
     loadDialogResources();
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("A propos de Vokira"));
-    setFont(windowFont());
+    setFont(designedWindowFont());
     resize(kClientWidth, kClientHeight);
 
     Button1 = new QPushButton(QStringLiteral("fermer"), this);

@@ -1,5 +1,7 @@
 #include "dialogs/TForm8.h"
 
+#include "app/Widgets.h"
+
 #include "dialogs/ModalRun.h"
 #include "platform/RichEdit.h"
 
@@ -10,11 +12,7 @@ TForm8::TForm8(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Vokira : mini-cv"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(designedWindowFont());
     resize(696, 311);
 
     RichEdit1 = new RichEdit(this);
